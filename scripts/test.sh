@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs every test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release -j2
+ctest --preset release

@@ -1,0 +1,46 @@
+// Our own reader of Windows profile (INI) files, for platforms without
+// GetPrivateProfileIntA. It follows the layout and rules the Windows reader
+// applies, so a settings file reads the same everywhere:
+//
+//  - Lines end at CR or LF. A UTF-8 byte order mark at the start is skipped.
+//  - Leading and trailing bytes 0x09-0x0D, 0x20 and 0x1A are trimmed.
+//  - A trimmed line starting with '[' and holding a ']' opens a section whose
+//    name runs to the last ']' (trimmed). A '[' line without ']' is a key line.
+//  - A key line is split at its first '=': name before it (trimmed), value
+//    after it (trimmed). A line without '=' is a key without a value.
+//  - There is no comment syntax: ';' and '#' lines are keys no lookup matches.
+//  - Section and key names match regardless of ASCII case. Only the first
+//    section of a name is searched, and within it the first key of a name.
+//  - Surrounding matching quotes ('...' or "...") are removed from the value.
+//  - A missing section or key, a key without '=', and an empty value give the
+//    fallback. Otherwise the value's first 29 characters are converted:
+//    leading blanks and control characters skipped, optional sign,
+//    then 0x/0X (hex), 0o/0O (octal), 0b/0B (binary) or decimal digits up to
+//    the first other character; no digits gives 0; the result is taken modulo
+//    2^32 and read as signed, so "-1" is -1 and "4294967297" is 1.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace thornbrake {
+
+// How much of a value the Windows reader converts (its buffer holds 30
+// characters with the terminator).
+inline constexpr std::size_t kProfileIntegerMaxChars = 29;
+
+// The raw value text of `key` in `section`, after trimming and unquoting;
+// nullopt when the section or the key is absent or the line has no '='.
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key);
+
+// The leading integer of a value, as GetPrivateProfileIntA converts it.
+std::int32_t ParseProfileInteger(std::string_view value);
+
+// GetPrivateProfileIntA over the text of a file.
+std::int32_t ProfileIntFromText(std::string_view text, std::string_view section,
+                                std::string_view key, std::int32_t fallback);
+
+}  // namespace thornbrake
