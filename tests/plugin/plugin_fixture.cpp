@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 #include "sim/trace_text.h"
@@ -20,7 +21,12 @@ sim::HostOptions FixtureOptions() {
     return options;
 }
 
-std::string Float(float value) { return fmt::format("{}", value); }
+// The shortest text that reads back to the same float, as the trace writes it.
+std::string Float(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
 
 std::string At(const sim::Vec3& at) {
     return fmt::format("{}, {}, {}", Float(at.x), Float(at.y), Float(at.z));
