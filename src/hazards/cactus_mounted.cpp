@@ -10,7 +10,6 @@ namespace thornbrake {
 
 namespace {
 
-constexpr std::int32_t kPlantDamageKind = 65245;
 constexpr std::int32_t kWeakHorseHealth = 65;
 
 struct MountBand {

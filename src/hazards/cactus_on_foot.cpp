@@ -9,9 +9,6 @@ namespace thornbrake {
 
 namespace {
 
-constexpr std::int32_t kPlantDamageKind = 65245;
-constexpr std::int32_t kWeakHealth = 136;
-
 struct OnFootBand {
     std::int32_t health;
     float stamina;
@@ -58,7 +55,7 @@ void ReactOnFoot(const CactusProbe& probe, const PassSnapshot& s, const DamageRo
         PlayPainOn(s.character, s.painId);
         return;
     }
-    if (settings.CactusLethal || s.playerHealth > kWeakHealth) {
+    if (settings.CactusLethal || s.playerHealth > kWeakCharacterHealth) {
         // Full hit: only one per pass, and it holds the loop for its band's wait.
         flags.reactedThisPass = true;
         Hit(s, band.health, band);

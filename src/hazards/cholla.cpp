@@ -12,8 +12,6 @@ namespace {
 
 constexpr float kChollaProbeRadius = 0.63f;
 constexpr float kChollaTopSpeed = 8.33f;
-constexpr std::int32_t kPlantDamageKind = 65245;
-constexpr std::int32_t kWeakHealth = 136;
 constexpr float kContactDrain = -300.0f;
 
 void Arm() {
@@ -42,7 +40,7 @@ void ChollaContact(const PassSnapshot& s, const DamageRolls& rolls) {
         ContactHit(s, rolls.HealthRollA);
         if (settings.CactusChollaEffect) Arm();
         scriptWait(1000);
-    } else if (s.playerHealth > kWeakHealth) {
+    } else if (s.playerHealth > kWeakCharacterHealth) {
         ContactHit(s, rolls.HealthRollA);
         scriptWait(1000);
         PlayPainOn(s.character, s.painId);
@@ -65,7 +63,7 @@ void ChollaLinger(const PassSnapshot& s) {
         return;
     }
     PlayPainOn(s.character, s.painId);
-    if (gSettings.CactusLethal || s.playerHealth > kWeakHealth) ChollaTick(GetPlayerCharacter());
+    if (gSettings.CactusLethal || s.playerHealth > kWeakCharacterHealth) ChollaTick(GetPlayerCharacter());
     scriptWait(500);
     // Below the duration here, so the increment cannot overflow.
     ++gChollaState.TickCount;

@@ -6,6 +6,13 @@
 
 namespace thornbrake {
 
+// The damage kind of every plant hit.
+inline constexpr std::int32_t kPlantDamageKind = 65245;
+
+// Cactus and cholla damage to the character is withheld at or below this
+// health unless it is lethal.
+inline constexpr std::int32_t kWeakCharacterHealth = 136;
+
 // IsModelNear(x, y, z, radius, model, 0), asked afresh on every call.
 bool ModelNearAt(const WorldPosition& at, float radius, ModelHash model);
 
