@@ -14,7 +14,7 @@ constexpr std::size_t kBufferBytes = 1 << 16;
 
 JsonLinesWriter::JsonLinesWriter(std::filesystem::path path)
     : path_(std::move(path)), partialPath_(path_.string() + ".partial") {
-    file_ = std::fopen(partialPath_.c_str(), "wb");
+    file_ = std::fopen(partialPath_.string().c_str(), "wb");
     if (file_ == nullptr) {
         throw std::runtime_error(partialPath_.string() + ": cannot create trace file: " +
                                  std::strerror(errno));

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 
-#include "hazards/cholla.h"
-#include "host/plugin_entry.h"
 #include "settings/profile_reader.h"
 #include "settings/settings.h"
 
@@ -44,29 +42,9 @@ ScriptHost::~ScriptHost() { BindHostSeam(nullptr); }
 
 ModuleHandle ScriptHost::Module() const { return &gModuleTag; }
 
-// --- The library's life ---
-
-void ScriptHost::Load(std::optional<std::string> settingsText) {
-    if (ScriptLive() || keyboard_ != nullptr) {
-        throw HostError("Load while the plugin is still attached: Detach first");
-    }
-    settingsText_ = std::move(settingsText);
-    profileReads_.clear();
-    // What the library's static initialisers do when it is mapped afresh.
-    gSettings = LoadSettings();
-    gChollaState = {};
-    gKeyStates = {};
-    loaded_ = true;
-}
-
-std::int32_t ScriptHost::Notify(std::uint32_t reason) {
-    if (reason == kProcessAttach && !loaded_) Load(std::nullopt);
-    return HandleLibraryNotification(Module(), reason);
-}
-
-void ScriptHost::Attach() { Notify(kProcessAttach); }
-
-void ScriptHost::Detach() { Notify(kProcessDetach); }
+// The library's life (Load, Notify, Attach, Detach) is in
+// script_host_library.cpp: it links the plugin's own code, which the Windows
+// host replaces with the real DLL.
 
 // --- Running ---
 
