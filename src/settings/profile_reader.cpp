@@ -1,6 +1,7 @@
 #include "settings/profile_reader.h"
 
 #include <cstddef>
+#include <string>
 
 namespace thornbrake {
 namespace {
@@ -26,12 +27,16 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Windows keeps names and values as C strings: a NUL byte ends them.
+std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+
+bool IsQuoted(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
 std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
+    return IsQuoted(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 // Calls `visit(line)` for every line; stops early when it returns false.
@@ -53,7 +58,7 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     if (line.empty() || line.front() != '[') return std::nullopt;
     const std::size_t close = line.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return Trim(line.substr(1, close - 1));
+    return UpToNul(Trim(line.substr(1, close - 1)));
 }
 
 int DigitValue(char c) {
@@ -63,10 +68,10 @@ int DigitValue(char c) {
     return 99;
 }
 
-}  // namespace
-
-std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
-                                                 std::string_view key) {
+// The value text of `key` in `section`, trimmed and cut at a NUL byte but
+// still quoted; nullopt as for FindProfileValue.
+std::optional<std::string_view> FindQuotedValue(std::string_view text, std::string_view section,
+                                                std::string_view key) {
     enum class Where { Before, Inside, After } where = Where::Before;
     std::optional<std::string_view> found;
     ForEachLine(text, [&](std::string_view raw) {
@@ -82,13 +87,44 @@ std::optional<std::string_view> FindProfileValue(std::string_view text, std::str
         }
         if (where != Where::Inside) return true;
         const std::size_t equals = line.find('=');
-        const std::string_view name = Trim(line.substr(0, equals));
+        const std::string_view name = UpToNul(Trim(line.substr(0, equals)));
         if (!SameName(name, key)) return true;
         // The first key of a name wins, with or without a value.
-        if (equals != std::string_view::npos) found = Unquote(Trim(line.substr(equals + 1)));
+        if (equals != std::string_view::npos) found = UpToNul(Trim(line.substr(equals + 1)));
         return false;
     });
     return found;
+}
+
+// The part of a value the Windows reader converts: it copies the value into
+// its small buffer with the opening quote, and drops the quotes afterwards.
+std::string_view ConvertedPart(std::string_view value) {
+    if (IsQuoted(value)) return Unquote(value).substr(0, kProfileIntegerMaxChars - 1);
+    return value.substr(0, kProfileIntegerMaxChars);
+}
+
+// A UTF-16 file (marked by its byte order mark) as 8-bit text: ASCII stays
+// as it is, every other character becomes the byte 0x80, which no name of
+// ours contains and no number reads.
+std::string NarrowFromUtf16(std::string_view text, bool bigEndian) {
+    std::string narrow;
+    narrow.reserve(text.size() / 2);
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
+        const unsigned first = static_cast<unsigned char>(text[i]);
+        const unsigned second = static_cast<unsigned char>(text[i + 1]);
+        const unsigned unit = bigEndian ? (first << 8) | second : (second << 8) | first;
+        narrow += unit < 0x80 ? static_cast<char>(unit) : '\x80';
+    }
+    return narrow;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key) {
+    const auto value = FindQuotedValue(text, section, key);
+    if (!value) return std::nullopt;
+    return Unquote(*value);
 }
 
 std::int32_t ParseProfileInteger(std::string_view value) {
@@ -101,8 +137,9 @@ std::int32_t ParseProfileInteger(std::string_view value) {
         ++i;
     }
     int base = 10;
+    // Only lower-case prefixes count: "0X1F" is 0.
     if (i + 1 < value.size() && value[i] == '0') {
-        const char prefix = Lower(value[i + 1]);
+        const char prefix = value[i + 1];
         if (prefix == 'x') base = 16;
         if (prefix == 'o') base = 8;
         if (prefix == 'b') base = 2;
@@ -121,11 +158,19 @@ std::int32_t ParseProfileInteger(std::string_view value) {
 
 std::int32_t ProfileIntFromText(std::string_view text, std::string_view section,
                                 std::string_view key, std::int32_t fallback) {
-    const auto value = FindProfileValue(text, section, key);
-    if (!value || value->empty()) return fallback;
+    constexpr std::string_view kUtf16LittleEndian = "\xFF\xFE";
+    constexpr std::string_view kUtf16BigEndian = "\xFE\xFF";
+    if (text.starts_with(kUtf16LittleEndian) || text.starts_with(kUtf16BigEndian)) {
+        return ProfileIntFromText(NarrowFromUtf16(text, text.starts_with(kUtf16BigEndian)), section, key,
+                                  fallback);
+    }
+    const auto value = FindQuotedValue(text, section, key);
+    if (!value) return fallback;
     // The Windows reader copies the value into a small buffer first, so only
     // its first characters can take part in the number.
-    return ParseProfileInteger(value->substr(0, kProfileIntegerMaxChars));
+    const std::string_view converted = ConvertedPart(*value);
+    if (converted.empty()) return fallback;
+    return ParseProfileInteger(converted);
 }
 
 }  // namespace thornbrake

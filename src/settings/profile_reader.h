@@ -3,21 +3,25 @@
 // applies, so a settings file reads the same everywhere:
 //
 //  - Lines end at CR or LF. A UTF-8 byte order mark at the start is skipped.
+//    A file that starts with a UTF-16 byte order mark (FF FE or FE FF) is
+//    read as UTF-16; its non-ASCII characters match no name and no digit.
 //  - Leading and trailing bytes 0x09-0x0D, 0x20 and 0x1A are trimmed.
 //  - A trimmed line starting with '[' and holding a ']' opens a section whose
 //    name runs to the last ']' (trimmed). A '[' line without ']' is a key line.
 //  - A key line is split at its first '=': name before it (trimmed), value
 //    after it (trimmed). A line without '=' is a key without a value.
+//  - Names and values end at a NUL byte, as C strings do.
 //  - There is no comment syntax: ';' and '#' lines are keys no lookup matches.
 //  - Section and key names match regardless of ASCII case. Only the first
 //    section of a name is searched, and within it the first key of a name.
 //  - Surrounding matching quotes ('...' or "...") are removed from the value.
 //  - A missing section or key, a key without '=', and an empty value give the
-//    fallback. Otherwise the value's first 29 characters are converted:
-//    leading blanks and control characters skipped, optional sign,
-//    then 0x/0X (hex), 0o/0O (octal), 0b/0B (binary) or decimal digits up to
-//    the first other character; no digits gives 0; the result is taken modulo
-//    2^32 and read as signed, so "-1" is -1 and "4294967297" is 1.
+//    fallback. Otherwise the value's first 29 characters are converted (28
+//    inside quotes: the opening quote takes a place in the Windows reader's
+//    buffer): leading blanks and control characters skipped, optional sign,
+//    then 0x (hex), 0o (octal), 0b (binary), lower case only, or decimal
+//    digits up to the first other character; no digits gives 0; the result is
+//    taken modulo 2^32 and read as signed, so "-1" is -1 and "4294967297" is 1.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +37,7 @@ inline constexpr std::size_t kProfileIntegerMaxChars = 29;
 
 // The raw value text of `key` in `section`, after trimming and unquoting;
 // nullopt when the section or the key is absent or the line has no '='.
+// Reads 8-bit text only (a UTF-16 file finds nothing).
 std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
                                                  std::string_view key);
 

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(IntegerCase{"0", 0}, IntegerCase{"42", 42}, IntegerCase{"+42", 42},
                     IntegerCase{"-1", -1}, IntegerCase{"-0", 0}, IntegerCase{"12abc", 12},
                     IntegerCase{"1.5", 1}, IntegerCase{"yes", 0}, IntegerCase{"abc", 0},
-                    IntegerCase{"-", 0}, IntegerCase{"0x1F", 31}, IntegerCase{"0X1f", 31},
+                    IntegerCase{"-", 0}, IntegerCase{"0x1F", 31}, IntegerCase{"0X1f", 0} /* prefixes are lower case only */,
                     IntegerCase{"-0x10", -16}, IntegerCase{"0x", 0}, IntegerCase{"0xg", 0},
                     IntegerCase{"0b101", 5}, IntegerCase{"0o17", 15}, IntegerCase{"019", 19},
                     IntegerCase{"2147483647", 2147483647},
