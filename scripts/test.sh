@@ -7,3 +7,7 @@ bash scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j2
 ctest --preset release
+
+# Sanitizers over the whole suite and the bundled scenarios, the fuzzers for
+# a bounded time, and the soak.
+bash scripts/hardening.sh

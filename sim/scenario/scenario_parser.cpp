@@ -8,6 +8,7 @@
 #include "sim/scenario/plant_names.h"
 #include "sim/scenario/setting_keys.h"
 #include "sim/scenario/toml_fields.h"
+#include "sim/scenario/toml_text_guard.h"
 
 namespace thornbrake::scenario {
 namespace {
@@ -352,6 +353,7 @@ private:
 
 Scenario ParseScenario(std::string_view text, const std::filesystem::path& file) {
     const std::string name = file.string();
+    CheckNonAsciiPlacement(text, name);
     toml::table root;
     try {
         root = toml::parse(text, name);
