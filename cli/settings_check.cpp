@@ -1,7 +1,6 @@
 #include "settings_check.h"
 
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <optional>
 
@@ -13,7 +12,6 @@ namespace thornbrake::cli {
 namespace {
 
 using scenario::IniLine;
-using scenario::SameIniName;
 using scenario::SettingKey;
 using scenario::SettingUse;
 
@@ -22,7 +20,7 @@ std::string Bracketed(std::string_view section) { return "[" + std::string(secti
 
 std::optional<std::string_view> KnownSection(std::string_view name) {
     for (const std::string_view section : scenario::SettingSections()) {
-        if (SameIniName(section, name)) return section;
+        if (SameProfileName(section, name)) return section;
     }
     return std::nullopt;
 }
@@ -33,57 +31,10 @@ bool IsComment(const IniLine& line) {
     return !line.text.empty() && (line.text.front() == ';' || line.text.front() == '#');
 }
 
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-    return 99;
-}
-
-// How much of `value` the reader's integer conversion consumes, and whether
-// the number it spells fits in 32 bits before wrapping.
-struct NumberShape {
-    std::size_t consumed = 0;
-    std::size_t digits = 0;
-    bool fits = true;
-    bool upperCasePrefix = false;  // "0X1F": only lower-case prefixes count
-};
-
-NumberShape ShapeOf(std::string_view value) {
-    NumberShape shape;
-    std::size_t i = 0;
-    while (i < value.size() && static_cast<unsigned char>(value[i]) <= 0x20) ++i;
-    bool negative = false;
-    if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
-        negative = value[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i + 1 < value.size() && value[i] == '0') {
-        const char prefix = value[i + 1];
-        if (prefix == 'x') base = 16;
-        if (prefix == 'o') base = 8;
-        if (prefix == 'b') base = 2;
-        shape.upperCasePrefix = prefix == 'X' || prefix == 'O' || prefix == 'B';
-        if (base != 10) i += 2;
-    }
-    std::uint64_t magnitude = 0;
-    for (; i < value.size(); ++i) {
-        const int digit = DigitValue(value[i]);
-        if (digit >= base) break;
-        ++shape.digits;
-        if (magnitude <= (std::uint64_t{1} << 40)) magnitude = magnitude * base + digit;
-    }
-    shape.consumed = i;
-    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
-    shape.fits = magnitude <= limit;
-    return shape;
-}
-
 class Checker {
 public:
     explicit Checker(std::string_view text)
-        : original_(text), text_(scenario::NarrowIfUtf16(text)), lines_(scenario::ScanIniLines(text_)) {}
+        : original_(text), text_(NarrowProfileText(text)), lines_(scenario::ScanIniLines(text_)) {}
 
     SettingsCheck Run() {
         ScanSections();
@@ -167,10 +118,10 @@ private:
         for (const IniLine& line : lines_) {
             if (line.kind == IniLine::Kind::Section) {
                 if (inside) return std::nullopt;
-                inside = SameIniName(line.name, key.section);
+                inside = SameProfileName(line.name, key.section);
                 continue;
             }
-            if (inside && line.kind == IniLine::Kind::Key && SameIniName(line.name, key.key)) {
+            if (inside && line.kind == IniLine::Kind::Key && SameProfileName(line.name, key.key)) {
                 return &line;
             }
         }
@@ -184,14 +135,14 @@ private:
         for (const IniLine& line : lines_) {
             if (line.kind == IniLine::Kind::Section) {
                 if (inside) return;
-                inside = SameIniName(line.name, key.section);
+                inside = SameProfileName(line.name, key.section);
                 continue;
             }
             if (&line == &first) {
                 pastFirst = true;
                 continue;
             }
-            if (inside && pastFirst && line.kind == IniLine::Kind::Key && SameIniName(line.name, key.key)) {
+            if (inside && pastFirst && line.kind == IniLine::Kind::Key && SameProfileName(line.name, key.key)) {
                 Warn(line.number, Quoted(key.key) + " appears again (first at line " +
                                       std::to_string(first.number) + "); the first one wins, so this "
                                       "line is ignored");
@@ -231,9 +182,9 @@ private:
             Warn(line.number, name + " is quoted; the quotes are removed and it reads as " + read);
         }
         // The reader converts only the start of a value (its buffer is small).
+        const std::string_view converted = ConvertedProfileValue(line.rawValue);
         const std::size_t window = quoted ? kProfileIntegerMaxChars - 1 : kProfileIntegerMaxChars;
-        const std::string_view converted = line.value.substr(0, window);
-        const NumberShape shape = ShapeOf(converted);
+        const ProfileIntegerScan shape = ScanProfileInteger(converted);
         const std::string shown = Quoted(line.value);
         if (shape.digits == 0 && !shape.upperCasePrefix) {
             Warn(line.number, name + " = " + shown + " is not a number; it reads as " + read);
@@ -246,7 +197,7 @@ private:
             message += shape.upperCasePrefix ? " (only a lower-case 0x, 0o or 0b starts a number in another base)"
                                              : " (no fractions, no inline comments)";
             Warn(line.number, message);
-        } else if (!shape.fits) {
+        } else if (!shape.fitsInt32) {
             Warn(line.number, name + " = " + shown + " does not fit in 32 bits and wraps around to " + read);
         }
     }

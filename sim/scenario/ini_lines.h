@@ -12,10 +12,14 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_reader.h"
+
 namespace thornbrake::scenario {
 
+// A line of the reader's own classification (ProfileLine), with where it
+// stands in the file.
 struct IniLine {
-    enum class Kind { Blank, Section, Key };
+    using Kind = ProfileLine::Kind;
     Kind kind = Kind::Blank;
     int number = 0;              // 1-based, counting CR, LF and CR LF as one line end each
     std::size_t endOffset = 0;   // offset just past the line's end (its CR, LF or CR LF)
@@ -26,13 +30,7 @@ struct IniLine {
     std::string_view value;      // what the reader converts: rawValue without matching quotes
 };
 
-// Expects 8-bit text; see NarrowIfUtf16.
+// Expects 8-bit text; a UTF-16 file goes through NarrowProfileText first.
 std::vector<IniLine> ScanIniLines(std::string_view text);
-
-// The reader takes a file that starts with a UTF-16 byte order mark as
-// UTF-16: ASCII characters stay, every other one becomes the byte 0x80, which
-// matches no name and no digit. Any other text comes back unchanged.
-std::string NarrowIfUtf16(std::string_view text);
-bool IsUtf16(std::string_view text);
 
 }  // namespace thornbrake::scenario

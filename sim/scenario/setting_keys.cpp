@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "settings/profile_reader.h"
+
 namespace thornbrake::scenario {
 namespace {
 
@@ -37,25 +39,15 @@ constexpr std::array<SettingKey, 13> kKeys = {{
 constexpr std::array<std::string_view, 4> kSections = {
     "PLAYER_CACTUS_EFFECT", "HORSE_CACTUS_EFFECT", "BUSH_EFFECT", "MISC"};
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::span<const SettingKey> SettingKeys() { return kKeys; }
 
 std::span<const std::string_view> SettingSections() { return kSections; }
 
-bool SameIniName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-}
-
 const SettingKey* FindSettingKey(std::string_view key) {
     for (const SettingKey& entry : kKeys) {
-        if (SameIniName(entry.key, key)) return &entry;
+        if (SameProfileName(entry.key, key)) return &entry;
     }
     return nullptr;
 }

@@ -32,6 +32,4 @@ std::span<const std::string_view> SettingSections();
 // The key of that name, compared regardless of case as the reader does.
 const SettingKey* FindSettingKey(std::string_view key);
 
-bool SameIniName(std::string_view a, std::string_view b);
-
 }  // namespace thornbrake::scenario

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "settings/profile_reader.h"
 #include "sim/scenario/ini_lines.h"
 #include "sim/scenario/setting_keys.h"
 
@@ -21,7 +22,7 @@ std::string OverrideLine(const SettingOverride& entry) {
 std::string ApplyOverrides(std::string_view original, std::span<const SettingOverride> overrides) {
     if (overrides.empty()) return std::string(original);
     // Lines cannot be inserted into UTF-16 as bytes; the 8-bit form reads the same.
-    const std::string narrow = NarrowIfUtf16(original);
+    const std::string narrow = NarrowProfileText(original);
     const std::string_view fileText = narrow;
     std::string result(fileText);
     const std::vector<IniLine> lines = ScanIniLines(fileText);
@@ -42,7 +43,7 @@ std::string ApplyOverrides(std::string_view original, std::span<const SettingOve
         if (block.empty()) continue;
         const IniLine* header = nullptr;
         for (const IniLine& line : lines) {
-            if (line.kind == IniLine::Kind::Section && SameIniName(line.name, section)) {
+            if (line.kind == IniLine::Kind::Section && SameProfileName(line.name, section)) {
                 header = &line;
                 break;
             }

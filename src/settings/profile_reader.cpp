@@ -1,7 +1,6 @@
 #include "settings/profile_reader.h"
 
 #include <cstddef>
-#include <string>
 
 namespace thornbrake {
 namespace {
@@ -19,24 +18,12 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-}
-
 // Windows keeps names and values as C strings: a NUL byte ends them.
 std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
 
 bool IsQuoted(std::string_view value) {
     return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
            value.back() == value.front();
-}
-
-std::string_view Unquote(std::string_view value) {
-    return IsQuoted(value) ? value.substr(1, value.size() - 2) : value;
 }
 
 // Calls `visit(line)` for every line; stops early when it returns false.
@@ -46,19 +33,10 @@ void ForEachLine(std::string_view text, Visit visit) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(3);
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
-        const std::string_view line = text.substr(0, end);
-        if (!visit(line)) return;
+        if (!visit(text.substr(0, end))) return;
         if (end == std::string_view::npos) return;
         text.remove_prefix(end + 1);
     }
-}
-
-// The section name of a line, or nullopt when it is not a section line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-    if (line.empty() || line.front() != '[') return std::nullopt;
-    const std::size_t close = line.rfind(']');
-    if (close == std::string_view::npos) return std::nullopt;
-    return UpToNul(Trim(line.substr(1, close - 1)));
 }
 
 int DigitValue(char c) {
@@ -68,66 +46,79 @@ int DigitValue(char c) {
     return 99;
 }
 
-// The value text of `key` in `section`, trimmed and cut at a NUL byte but
-// still quoted; nullopt as for FindProfileValue.
-std::optional<std::string_view> FindQuotedValue(std::string_view text, std::string_view section,
-                                                std::string_view key) {
+// The raw value of `key` in `section`, quotes kept; nullopt as for
+// FindProfileValue.
+std::optional<std::string_view> FindRawValue(std::string_view text, std::string_view section,
+                                             std::string_view key) {
     enum class Where { Before, Inside, After } where = Where::Before;
     std::optional<std::string_view> found;
     ForEachLine(text, [&](std::string_view raw) {
-        const std::string_view line = Trim(raw);
-        if (const auto name = SectionName(line)) {
+        const ProfileLine line = ClassifyProfileLine(raw);
+        if (line.kind == ProfileLine::Kind::Section) {
             // Only the first section of a name is searched.
             if (where == Where::Inside) {
                 where = Where::After;
                 return false;
             }
-            if (SameName(*name, section)) where = Where::Inside;
+            if (SameProfileName(line.name, section)) where = Where::Inside;
             return true;
         }
-        if (where != Where::Inside) return true;
-        const std::size_t equals = line.find('=');
-        const std::string_view name = UpToNul(Trim(line.substr(0, equals)));
-        if (!SameName(name, key)) return true;
+        if (where != Where::Inside || line.kind != ProfileLine::Kind::Key) return true;
+        if (!SameProfileName(line.name, key)) return true;
         // The first key of a name wins, with or without a value.
-        if (equals != std::string_view::npos) found = UpToNul(Trim(line.substr(equals + 1)));
+        if (line.hasEquals) found = line.rawValue;
         return false;
     });
     return found;
 }
 
-// The part of a value the Windows reader converts: it copies the value into
-// its small buffer with the opening quote, and drops the quotes afterwards.
-std::string_view ConvertedPart(std::string_view value) {
-    if (IsQuoted(value)) return Unquote(value).substr(0, kProfileIntegerMaxChars - 1);
-    return value.substr(0, kProfileIntegerMaxChars);
-}
-
-// A UTF-16 file (marked by its byte order mark) as 8-bit text: ASCII stays
-// as it is, every other character becomes the byte 0x80, which no name of
-// ours contains and no number reads.
-std::string NarrowFromUtf16(std::string_view text, bool bigEndian) {
-    std::string narrow;
-    narrow.reserve(text.size() / 2);
-    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
-        const unsigned first = static_cast<unsigned char>(text[i]);
-        const unsigned second = static_cast<unsigned char>(text[i + 1]);
-        const unsigned unit = bigEndian ? (first << 8) | second : (second << 8) | first;
-        narrow += unit < 0x80 ? static_cast<char>(unit) : '\x80';
-    }
-    return narrow;
-}
-
 }  // namespace
 
-std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
-                                                 std::string_view key) {
-    const auto value = FindQuotedValue(text, section, key);
-    if (!value) return std::nullopt;
-    return Unquote(*value);
+ProfileLine ClassifyProfileLine(std::string_view raw) {
+    ProfileLine line;
+    line.text = Trim(raw);
+    if (line.text.empty()) return line;
+    if (line.text.front() == '[') {
+        const std::size_t close = line.text.rfind(']');
+        if (close != std::string_view::npos) {
+            line.kind = ProfileLine::Kind::Section;
+            line.name = UpToNul(Trim(line.text.substr(1, close - 1)));
+            return line;
+        }
+    }
+    line.kind = ProfileLine::Kind::Key;
+    const std::size_t equals = line.text.find('=');
+    line.name = UpToNul(Trim(line.text.substr(0, equals)));
+    if (equals != std::string_view::npos) {
+        line.hasEquals = true;
+        line.rawValue = UpToNul(Trim(line.text.substr(equals + 1)));
+    }
+    return line;
 }
 
-std::int32_t ParseProfileInteger(std::string_view value) {
+bool SameProfileName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view UnquoteProfileValue(std::string_view rawValue) {
+    return IsQuoted(rawValue) ? rawValue.substr(1, rawValue.size() - 2) : rawValue;
+}
+
+std::string_view ConvertedProfileValue(std::string_view rawValue) {
+    // The Windows reader copies the value into a small buffer, the opening
+    // quote included, and drops the quotes afterwards.
+    if (IsQuoted(rawValue)) {
+        return UnquoteProfileValue(rawValue).substr(0, kProfileIntegerMaxChars - 1);
+    }
+    return rawValue.substr(0, kProfileIntegerMaxChars);
+}
+
+ProfileIntegerScan ScanProfileInteger(std::string_view value) {
+    ProfileIntegerScan scan;
     std::size_t i = 0;
     // Blanks and control characters before the number are skipped.
     while (i < value.size() && static_cast<unsigned char>(value[i]) <= 0x20) ++i;
@@ -144,31 +135,64 @@ std::int32_t ParseProfileInteger(std::string_view value) {
         if (prefix == 'o') base = 8;
         if (prefix == 'b') base = 2;
         if (base != 10) i += 2;
+        scan.upperCasePrefix = prefix == 'X' || prefix == 'O' || prefix == 'B';
     }
-    // Unsigned arithmetic wraps modulo 2^32, as the Windows reader does.
+    // Unsigned arithmetic wraps modulo 2^32, as the Windows reader does; the
+    // magnitude is followed only far enough to tell whether it fits.
     std::uint32_t result = 0;
+    std::uint64_t magnitude = 0;
     for (; i < value.size(); ++i) {
         const int digit = DigitValue(value[i]);
         if (digit >= base) break;
         result = result * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+        if (magnitude <= (std::uint64_t{1} << 40)) {
+            magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        }
+        ++scan.digits;
     }
+    scan.consumed = i;
+    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    scan.fitsInt32 = magnitude <= limit;
     if (negative) result = 0u - result;
-    return static_cast<std::int32_t>(result);
+    scan.value = static_cast<std::int32_t>(result);
+    return scan;
+}
+
+std::int32_t ParseProfileInteger(std::string_view value) { return ScanProfileInteger(value).value; }
+
+bool IsUtf16Profile(std::string_view text) {
+    return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
+
+std::string NarrowProfileText(std::string_view text) {
+    if (!IsUtf16Profile(text)) return std::string(text);
+    const bool bigEndian = text.starts_with("\xFE\xFF");
+    std::string narrow;
+    narrow.reserve(text.size() / 2);
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
+        const unsigned first = static_cast<unsigned char>(text[i]);
+        const unsigned second = static_cast<unsigned char>(text[i + 1]);
+        const unsigned unit = bigEndian ? (first << 8) | second : (second << 8) | first;
+        narrow += unit < 0x80 ? static_cast<char>(unit) : '\x80';
+    }
+    return narrow;
+}
+
+std::optional<std::string_view> FindProfileValue(std::string_view text, std::string_view section,
+                                                 std::string_view key) {
+    const auto raw = FindRawValue(text, section, key);
+    if (!raw) return std::nullopt;
+    return UnquoteProfileValue(*raw);
 }
 
 std::int32_t ProfileIntFromText(std::string_view text, std::string_view section,
                                 std::string_view key, std::int32_t fallback) {
-    constexpr std::string_view kUtf16LittleEndian = "\xFF\xFE";
-    constexpr std::string_view kUtf16BigEndian = "\xFE\xFF";
-    if (text.starts_with(kUtf16LittleEndian) || text.starts_with(kUtf16BigEndian)) {
-        return ProfileIntFromText(NarrowFromUtf16(text, text.starts_with(kUtf16BigEndian)), section, key,
-                                  fallback);
+    if (IsUtf16Profile(text)) {
+        return ProfileIntFromText(NarrowProfileText(text), section, key, fallback);
     }
-    const auto value = FindQuotedValue(text, section, key);
-    if (!value) return fallback;
-    // The Windows reader copies the value into a small buffer first, so only
-    // its first characters can take part in the number.
-    const std::string_view converted = ConvertedPart(*value);
+    const auto raw = FindRawValue(text, section, key);
+    if (!raw) return fallback;
+    const std::string_view converted = ConvertedProfileValue(*raw);
     if (converted.empty()) return fallback;
     return ParseProfileInteger(converted);
 }

@@ -27,6 +27,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace thornbrake {
@@ -34,6 +35,10 @@ namespace thornbrake {
 // How much of a value the Windows reader converts (its buffer holds 30
 // characters with the terminator).
 inline constexpr std::size_t kProfileIntegerMaxChars = 29;
+
+// GetPrivateProfileIntA over the text of a file.
+std::int32_t ProfileIntFromText(std::string_view text, std::string_view section,
+                                std::string_view key, std::int32_t fallback);
 
 // The raw value text of `key` in `section`, after trimming and unquoting;
 // nullopt when the section or the key is absent or the line has no '='.
@@ -44,8 +49,45 @@ std::optional<std::string_view> FindProfileValue(std::string_view text, std::str
 // The leading integer of a value, as GetPrivateProfileIntA converts it.
 std::int32_t ParseProfileInteger(std::string_view value);
 
-// GetPrivateProfileIntA over the text of a file.
-std::int32_t ProfileIntFromText(std::string_view text, std::string_view section,
-                                std::string_view key, std::int32_t fallback);
+// --- The rules one at a time, for tools that explain a file line by line ---
+
+// One line of a file, as the reader classifies it.
+struct ProfileLine {
+    enum class Kind { Blank, Section, Key };
+    Kind kind = Kind::Blank;
+    std::string_view text;      // the whole line, trimmed
+    std::string_view name;      // section or key name, trimmed, cut at a NUL byte
+    bool hasEquals = false;     // key lines: the line holds a '='
+    std::string_view rawValue;  // after the first '=', trimmed, cut at a NUL byte, quotes kept
+};
+
+// `line` without its line end.
+ProfileLine ClassifyProfileLine(std::string_view line);
+
+// Whether two section or key names match (ASCII letters in any case).
+bool SameProfileName(std::string_view a, std::string_view b);
+
+// A value without one pair of matching surrounding quotes.
+std::string_view UnquoteProfileValue(std::string_view rawValue);
+
+// The part of a raw (possibly quoted) value that the integer conversion sees.
+std::string_view ConvertedProfileValue(std::string_view rawValue);
+
+// What the integer conversion makes of a value.
+struct ProfileIntegerScan {
+    std::int32_t value = 0;        // modulo 2^32, read as signed
+    std::size_t consumed = 0;      // characters up to the first one not part of the number
+    std::size_t digits = 0;        // digits read
+    bool fitsInt32 = true;         // the number written fits in 32 bits before wrapping
+    bool upperCasePrefix = false;  // "0X", "0O" or "0B", which is not a prefix: reads as 0
+};
+ProfileIntegerScan ScanProfileInteger(std::string_view value);
+
+// A file that starts with a UTF-16 byte order mark is read as UTF-16.
+bool IsUtf16Profile(std::string_view text);
+// Such a file as the 8-bit text the rules above apply to: ASCII characters
+// stay, every other character becomes the byte 0x80, which matches no name
+// and no digit. Any other text comes back unchanged.
+std::string NarrowProfileText(std::string_view text);
 
 }  // namespace thornbrake
