@@ -1,38 +1,39 @@
 #include "settings/settings.h"
 
+#include <cstddef>
+
 #include "host/platform.h"
 
 namespace thornbrake {
 namespace {
 
-std::int32_t ReadInt(const char* section, const char* key, std::int32_t fallback) {
-    return platform::ReadProfileInt(section, key, fallback, kSettingsPath);
+// One profile lookup for the n-th setting of kSettingLocations.
+std::int32_t ReadInt(std::size_t n) {
+    const SettingLocation& at = kSettingLocations[n];
+    return platform::ReadProfileInt(at.section, at.key, at.fallback, kSettingsPath);
 }
 
-bool ReadFlag(const char* section, const char* key, std::int32_t fallback) {
-    return ReadInt(section, key, fallback) != 0;
-}
+bool ReadFlag(std::size_t n) { return ReadInt(n) != 0; }
 
 }  // namespace
 
 Settings LoadSettings() {
-    // Designated initialisers run in declaration order, which is the read order.
+    // Designated initialisers run in declaration order, which is the read
+    // order; the numbers are the settings' places in kSettingLocations.
     return Settings{
-        .CactusHealthDamageModifier = ReadInt("PLAYER_CACTUS_EFFECT", "CactusHealthDamageModifier", 1),
-        .CactusStaminaDamageModifier = ReadInt("PLAYER_CACTUS_EFFECT", "CactusStaminaDamageModifier", 1),
-        .CactusDeadEyeDamageModifier = ReadInt("PLAYER_CACTUS_EFFECT", "CactusDeadEyeDamageModifier", 1),
-        .CactusChollaEffect = ReadFlag("PLAYER_CACTUS_EFFECT", "CactusChollaEffect", 1),
-        .CactusChollaEffectDuration = ReadInt("PLAYER_CACTUS_EFFECT", "CactusChollaEffectDuration", 30),
-        .CactusLethal = ReadFlag("PLAYER_CACTUS_EFFECT", "CactusLethal", 0),
-        .CactusHorseHealthDamageModifier =
-            ReadInt("HORSE_CACTUS_EFFECT", "CactusHorseHealthDamageModifier", 1),
-        .CactusHorseStaminaDamageModifier =
-            ReadInt("HORSE_CACTUS_EFFECT", "CactusHorseStaminaDamageModifier", 1),
-        .CactusHorseLethal = ReadFlag("HORSE_CACTUS_EFFECT", "CactusHorseLethal", 0),
-        .TripChance = ReadInt("BUSH_EFFECT", "TripChance", 15),
-        .TripCooldown = ReadInt("BUSH_EFFECT", "TripCooldown", 4),
-        .ToggleCactusInMission = ReadFlag("MISC", "ToggleCactusInMission", 0),
-        .ToggleBushInMission = ReadFlag("MISC", "ToggleBushInMission", 0),
+        .CactusHealthDamageModifier = ReadInt(0),
+        .CactusStaminaDamageModifier = ReadInt(1),
+        .CactusDeadEyeDamageModifier = ReadInt(2),
+        .CactusChollaEffect = ReadFlag(3),
+        .CactusChollaEffectDuration = ReadInt(4),
+        .CactusLethal = ReadFlag(5),
+        .CactusHorseHealthDamageModifier = ReadInt(6),
+        .CactusHorseStaminaDamageModifier = ReadInt(7),
+        .CactusHorseLethal = ReadFlag(8),
+        .TripChance = ReadInt(9),
+        .TripCooldown = ReadInt(10),
+        .ToggleCactusInMission = ReadFlag(11),
+        .ToggleBushInMission = ReadFlag(12),
     };
 }
 

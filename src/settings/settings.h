@@ -2,6 +2,7 @@
 // the library loads and read-only afterwards.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace thornbrake {
@@ -24,6 +25,31 @@ struct Settings {
     bool ToggleCactusInMission;
     bool ToggleBushInMission;
 };
+
+// Where a setting is found in the file, and its value when it is absent.
+struct SettingLocation {
+    const char* section;
+    const char* key;
+    std::int32_t fallback;
+};
+
+// The thirteen, in the order they are read, which is the order of the
+// Settings fields.
+inline constexpr std::array<SettingLocation, 13> kSettingLocations = {{
+    {"PLAYER_CACTUS_EFFECT", "CactusHealthDamageModifier", 1},
+    {"PLAYER_CACTUS_EFFECT", "CactusStaminaDamageModifier", 1},
+    {"PLAYER_CACTUS_EFFECT", "CactusDeadEyeDamageModifier", 1},
+    {"PLAYER_CACTUS_EFFECT", "CactusChollaEffect", 1},
+    {"PLAYER_CACTUS_EFFECT", "CactusChollaEffectDuration", 30},
+    {"PLAYER_CACTUS_EFFECT", "CactusLethal", 0},
+    {"HORSE_CACTUS_EFFECT", "CactusHorseHealthDamageModifier", 1},
+    {"HORSE_CACTUS_EFFECT", "CactusHorseStaminaDamageModifier", 1},
+    {"HORSE_CACTUS_EFFECT", "CactusHorseLethal", 0},
+    {"BUSH_EFFECT", "TripChance", 15},
+    {"BUSH_EFFECT", "TripCooldown", 4},
+    {"MISC", "ToggleCactusInMission", 0},
+    {"MISC", "ToggleBushInMission", 0},
+}};
 
 // Relative to the process's working directory, as the game is started.
 inline constexpr char kSettingsPath[] = ".\\Thornbrake.ini";
