@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh                 every target, FUZZ_SECONDS (default 20) each
 #   scripts/fuzz.sh profile_reader  only the targets named
 #
-# New interesting inputs go to build/fuzz/work/<target>/, never into the
+# New interesting inputs go to build/fuzz/found/<target>/, never into the
 # repository. An input that fails a check is saved in build/fuzz/findings/;
 # once the fault is fixed, copy it into fuzz/corpus/<target>/ so that the
 # unit suite replays it from then on.
@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
         status=1
         continue
     fi
-    work="$build/work/$target"
+    work="$build/found/$target"
     findings="$build/findings/$target"
     log="$build/$target.log"
     mkdir -p "$work" "$findings"

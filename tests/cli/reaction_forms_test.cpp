@@ -25,8 +25,7 @@ std::vector<std::string> Kinds(const nlohmann::json& report, const char* who) {
 // is a soft hit (drained, not damaged); the third stands in a mission and only
 // agitates the horse. Stamina: HorseStaminaRollB twice.
 TEST(ReactionForms, HorseBelow65IsDrainedNotHurt) {
-    const auto folder = ScratchFolder("horse_forms");
-    WriteFile(folder / "horse.toml", R"(
+    const nlohmann::json report = RunScenarioReport("horse_forms", R"(
 duration = 25
 [horse]
 health = 66
@@ -48,9 +47,6 @@ at = [40, 0.3]
 from = 12
 to = 16
 )");
-    const ToolRun run = RunTool({"run", "horse.toml", "--json", "horse.json"}, folder);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const nlohmann::json report = ReadJson(folder / "horse.json");
     const int healthRollB = report["damage_rolls"][7].get<int>() / 4;
     const int staminaRollB = report["damage_rolls"][9].get<int>() / 4;
     EXPECT_EQ(Kinds(report, "horse"),
@@ -67,8 +63,7 @@ to = 16
 // pass in reach is a full hit of HealthRollA (at least 30), which leaves 110
 // or less; every later pass in reach is softened: cry and drains, no damage.
 TEST(ReactionForms, At136OrLessACactusNoLongerHurts) {
-    const auto folder = ScratchFolder("soft_hits");
-    WriteFile(folder / "soft.toml", R"(
+    const nlohmann::json report = RunScenarioReport("soft_hits", R"(
 duration = 8
 [character]
 health = 140
@@ -79,9 +74,6 @@ speed = 3
 model = "cactus-1"
 at = [10, 0.3]
 )");
-    const ToolRun run = RunTool({"run", "soft.toml", "--json", "soft.json"}, folder);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const nlohmann::json report = ReadJson(folder / "soft.json");
     const int healthRollA = report["damage_rolls"][0].get<int>() / 4;
     EXPECT_EQ(Kinds(report, "character"), (std::vector<std::string>{"cactus_hit", "cactus_soft_hit"}));
     EXPECT_EQ(report["summary"]["cactus_hits"], 1);

@@ -87,8 +87,7 @@ TEST(RunCommand, ComparesTwoSettingsFilesFromTheSameSeed) {
 // evaluation it is long gone: one trip per bush, 1 damage each, 5 s of
 // cool-down each, and 3 trips in 40 s are 4.5 per minute.
 TEST(RunCommand, CertainTripsOncePerBush) {
-    const auto folder = ScratchFolder("trips");
-    WriteFile(folder / "trips.toml", R"(
+    const nlohmann::json report = RunScenarioReport("trips", R"(
 duration = 40
 [overrides]
 TripChance = 101
@@ -105,9 +104,6 @@ at = [70, 0]
 model = "bush-A-1"
 at = [130, 0]
 )");
-    const ToolRun run = RunTool({"run", "trips.toml", "--json", "trips.json"}, folder);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const nlohmann::json report = ReadJson(folder / "trips.json");
     EXPECT_EQ(Figure(report, "trips"), 3);
     EXPECT_EQ(Figure(report, "trip_evaluations"), 3);
     EXPECT_EQ(Figure(report, "health_lost"), 3);
@@ -125,8 +121,7 @@ at = [130, 0]
 // the first damage roll divided by 4 (modifier 1). Stamina and dead-eye, 100
 // each, are emptied by the contact's -300.
 TEST(RunCommand, OneChollaContactTicksThirtyTimes) {
-    const auto folder = ScratchFolder("cholla");
-    WriteFile(folder / "cholla.toml", R"(
+    const nlohmann::json report = RunScenarioReport("cholla", R"(
 duration = 30
 [character]
 health = 1000
@@ -138,9 +133,6 @@ speed = 2
 model = "cholla"
 at = [10, 0.5]
 )");
-    const ToolRun run = RunTool({"run", "cholla.toml", "--json", "cholla.json"}, folder);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const nlohmann::json report = ReadJson(folder / "cholla.json");
     const int healthRollA = report["damage_rolls"][0].get<int>() / 4;
     EXPECT_EQ(Figure(report, "cholla_contacts"), 1);
     EXPECT_EQ(Figure(report, "cholla_ticks"), 30);

@@ -1,5 +1,7 @@
 #include "tool_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -69,6 +71,15 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
 
 std::filesystem::path Bundled(const std::string& name) {
     return std::filesystem::path(THORNBRAKE_SOURCE_DIR) / "scenarios" / name;
+}
+
+nlohmann::json RunScenarioReport(const std::string& name, const std::string& scenario) {
+    const std::filesystem::path folder = ScratchFolder(name);
+    WriteFile(folder / (name + ".toml"), scenario);
+    const ToolRun run = RunTool({"run", name + ".toml", "--json", name + ".json"}, folder);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    if (run.exitCode != 0) return nullptr;
+    return ReadJson(folder / (name + ".json"));
 }
 
 }  // namespace thornbrake::cli::testing_support

@@ -25,6 +25,10 @@ std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
 nlohmann::json ReadJson(const std::filesystem::path& file);
 
+// Writes `scenario` into a fresh folder named `name`, runs it with --json and
+// returns the report; a failing run is a test failure and returns null.
+nlohmann::json RunScenarioReport(const std::string& name, const std::string& scenario);
+
 // The names of the files in a folder, sorted.
 std::vector<std::string> FilesIn(const std::filesystem::path& folder);
 
