@@ -1,13 +1,12 @@
 #include "tool_runner.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace thornbrake::cli::testing_support {
 namespace {
@@ -77,8 +76,12 @@ nlohmann::json RunScenarioReport(const std::string& name, const std::string& sce
     const std::filesystem::path folder = ScratchFolder(name);
     WriteFile(folder / (name + ".toml"), scenario);
     const ToolRun run = RunTool({"run", name + ".toml", "--json", name + ".json"}, folder);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    if (run.exitCode != 0) return nullptr;
+    // Thrown, so the test stops here and reports why, instead of reading a
+    // report that is not there.
+    if (run.exitCode != 0) {
+        throw std::runtime_error(name + ": thornbrake-sim exited " + std::to_string(run.exitCode) +
+                                 ": " + run.err);
+    }
     return ReadJson(folder / (name + ".json"));
 }
 

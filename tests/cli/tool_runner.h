@@ -26,7 +26,8 @@ void WriteFile(const std::filesystem::path& file, const std::string& text);
 nlohmann::json ReadJson(const std::filesystem::path& file);
 
 // Writes `scenario` into a fresh folder named `name`, runs it with --json and
-// returns the report; a failing run is a test failure and returns null.
+// returns the report. A run that fails throws, which fails the test with
+// the tool's message.
 nlohmann::json RunScenarioReport(const std::string& name, const std::string& scenario);
 
 // The names of the files in a folder, sorted.
